@@ -273,7 +273,11 @@ void afficher_boite(const std::string& message, Gtk::MessageType type, const cha
     boite.set_position(Gtk::WIN_POS_MOUSE);
     boite.set_default_response(Gtk::RESPONSE_OK);
     for (Gtk::Widget* enfant : boite.get_message_area()->get_children()) {
-        if (auto* texte = dynamic_cast<Gtk::Label*>(enfant)) texte->set_justify(Gtk::JUSTIFY_CENTER);
+        if (auto* texte = dynamic_cast<Gtk::Label*>(enfant)) {
+            texte->set_justify(Gtk::JUSTIFY_CENTER);
+            // A name without blanks, however long, must still wrap.
+            texte->set_line_wrap_mode(Pango::WRAP_WORD_CHAR);
+        }
     }
     boite.run();
 }
