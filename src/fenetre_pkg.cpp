@@ -232,6 +232,9 @@ void fenetre_record::initialize() {
 
     boite_joueurs.set_homogeneous(false);
     boite_joueurs.set_spacing(0);
+    // GTK 2 gives a frame title a little less room than it asks for: widen
+    // the panels so that "Joueur 2 (Pions Rouges)" is not clipped.
+    boite_joueurs.set_size_request(200, -1);
     panneau({cadre_joueur1, boite_joueur1, nom_joueur1, image_joueur1, score_joueur1, titre_joueur1}, 1,
             "Joueur 1 (Pions Jaunes)", 0.5, 1.0);
     boite_joueurs.pack_start(cadre_joueur1, Gtk::PACK_EXPAND_WIDGET);
