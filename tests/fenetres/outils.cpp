@@ -13,7 +13,7 @@ namespace outils {
 using namespace fenetre_pkg;
 
 Repondeur::Repondeur(std::function<void(const Boite&)> pendant) : pendant_(std::move(pendant)) {
-    minuterie_ = Glib::signal_timeout().connect(sigc::mem_fun(*this, &Repondeur::repondre), 5);
+    minuterie_ = Glib::signal_timeout().connect(sigc::mem_fun(*this, &Repondeur::repondre), 1);
 }
 
 Repondeur::~Repondeur() { minuterie_.disconnect(); }
@@ -98,6 +98,27 @@ std::string image_joueur(int joueur) { return nom_image(jeu->image_du_joueur(jou
                 return ::testing::AssertionFailure()
                        << "cell (" << i << ", " << j << ") shows " << image_case(i, j) << ", not " << attendu;
             }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult menus_conformes() {
+    for (const int n : {1, 2}) {
+        Gtk::RadioMenuItem* items[2][4] = {{&jeu->humain1, &jeu->facile1, &jeu->moyen1, &jeu->dur1},
+                                           {&jeu->humain2, &jeu->facile2, &jeu->moyen2, &jeu->dur2}};
+        const type_donnees_joueurs& d = donnees_joueurs(n);
+        const int attendu = d.genre == quarlo4::UTILISATEUR ? 0 : 1 + d.difficulte;
+        for (int j = 0; j < 4; ++j) {
+            if (items[n - 1][j]->get_active() != (j == attendu)) {
+                return ::testing::AssertionFailure() << "player " << n << ": item " << j << " is wrongly "
+                                                     << (j == attendu ? "inactive" : "active");
+            }
+        }
+        const std::string image = std::string(d.genre == quarlo4::ORDINATEUR ? "ordi-" : "humain-") +
+                                  (n == 1 ? "jaune" : "rouge");
+        if (image_joueur(n) != image) {
+            return ::testing::AssertionFailure() << "player " << n << " shows " << image_joueur(n);
         }
     }
     return ::testing::AssertionSuccess();

@@ -59,6 +59,8 @@ std::string image_case(int ligne, int colonne);
 std::string image_joueur(int joueur);
 // Every cell picture matches the board.
 ::testing::AssertionResult images_conformes();
+// Each player's radio group shows his kind and level, and his picture too.
+::testing::AssertionResult menus_conformes();
 int jetons();
 void poser(const std::vector<const char*>& lignes);  // board and pictures
 
