@@ -7,10 +7,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <random>
 #include <vector>
 
 #include "calculia.hpp"
+#include "reference.hpp"
 
 using namespace quarlo4;
 
@@ -18,27 +18,14 @@ namespace {
 
 int nombre_positions = 3000;
 
-// Early, middle and late game in equal shares, from a fixed seed.
+// Early, middle and late game in equal shares, from fixed seeds.
 std::vector<type_plateau> positions_de_jeu() {
-    std::mt19937 alea(1234);
     std::vector<type_plateau> positions;
     const int tranches[3][2] = {{0, 10}, {11, 24}, {25, 38}};
-    while (static_cast<int>(positions.size()) < nombre_positions) {
-        const auto& tranche = tranches[positions.size() % 3];
-        const int coups = std::uniform_int_distribution<int>(tranche[0], tranche[1])(alea);
-        type_plateau plateau;
-        type_joueur cote = ORDINATEUR;
-        bool fini = false;
-        for (int k = 0; k < coups && !fini; ++k) {
-            int colonne;
-            do {
-                colonne = std::uniform_int_distribution<int>(1, nbr_colonne)(alea);
-            } while (plateau(1, colonne) != AUCUN);
-            placer_jeton(plateau, colonne, cote);
-            fini = verifier_gagnant(plateau, cote) || verifier_nul(plateau);
-            cote = autre_cote(cote);
-        }
-        if (!fini) positions.push_back(plateau);
+    for (int k = 0; k < 3; ++k) {
+        const int nombre = (nombre_positions + 2 - k) / 3;
+        const auto tranche = reference::positions_de_jeu(1234 + k, nombre, tranches[k][0], tranches[k][1]);
+        positions.insert(positions.end(), tranche.begin(), tranche.end());
     }
     return positions;
 }

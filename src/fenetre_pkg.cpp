@@ -46,23 +46,24 @@ fenetre_record::fenetre_record()
 
 namespace {
 
-void titre_menu(Gtk::ImageMenuItem& item, Gtk::Image& image, const Gtk::StockID& stock, const char* texte,
-                Gtk::Menu& sous_menu) {
+void element_image(Gtk::ImageMenuItem& item, Gtk::Image& image, const Gtk::StockID& stock, const char* texte) {
     image.set(stock, Gtk::ICON_SIZE_MENU);
     image.set_alignment(0.5, 0.5);
     image.set_padding(0, 0);
     item.set_label(_(texte));
     item.set_image(image);
+}
+
+void titre_menu(Gtk::MenuBar& barre, Gtk::ImageMenuItem& item, Gtk::Image& image, const Gtk::StockID& stock,
+                const char* texte, Gtk::Menu& sous_menu) {
+    element_image(item, image, stock, texte);
     item.set_submenu(sous_menu);
+    barre.append(item);
 }
 
 void element_image(Gtk::Menu& menu, Gtk::ImageMenuItem& item, Gtk::Image& image, const Gtk::StockID& stock,
                    const char* texte) {
-    image.set(stock, Gtk::ICON_SIZE_MENU);
-    image.set_alignment(0.5, 0.5);
-    image.set_padding(0, 0);
-    item.set_label(_(texte));
-    item.set_image(image);
+    element_image(item, image, stock, texte);
     menu.append(item);
 }
 
@@ -148,8 +149,7 @@ void fenetre_record::initialize() {
     const auto raccourcis = Gtk::AccelGroup::create();
     add_accel_group(raccourcis);
 
-    titre_menu(titre_fichier, image_titre_fichier, Gtk::Stock::HOME, "Fichier", menu_fichier);
-    barre_menus.append(titre_fichier);
+    titre_menu(barre_menus, titre_fichier, image_titre_fichier, Gtk::Stock::HOME, "Fichier", menu_fichier);
     element_image(menu_fichier, nouveau, image_nouveau, Gtk::Stock::NEW, "Nouvelle Partie");
     accelerateur(nouveau, raccourcis, GDK_F2);
     relier(nouveau, &cb::on_nouveau);
@@ -158,8 +158,7 @@ void fenetre_record::initialize() {
     accelerateur(quitter, raccourcis, GDK_F4, Gdk::MOD1_MASK);
     relier(quitter, &cb::on_quitter);
 
-    titre_menu(titre_options, image_titre_options, Gtk::Stock::PREFERENCES, "Options", menu_options);
-    barre_menus.append(titre_options);
+    titre_menu(barre_menus, titre_options, image_titre_options, Gtk::Stock::PREFERENCES, "Options", menu_options);
     joueur1.set_label(_("Joueur 1"));
     joueur1.set_use_underline(true);
     joueur1.set_submenu(menu_joueur1);
@@ -193,8 +192,7 @@ void fenetre_record::initialize() {
     menu_options.append(changer_noms);
     relier(changer_noms, &cb::on_noms);
 
-    titre_menu(titre_aide, image_titre_aide, Gtk::Stock::HELP, "Aide", menu_aide);
-    barre_menus.append(titre_aide);
+    titre_menu(barre_menus, titre_aide, image_titre_aide, Gtk::Stock::HELP, "Aide", menu_aide);
     element_image(menu_aide, aide, image_aide, Gtk::Stock::HELP, "Aide");
     accelerateur(aide, raccourcis, GDK_F1);
     relier(aide, &cb::on_aide);
