@@ -8,6 +8,14 @@ paquets=(
     googletest libgtest-dev libbenchmark-dev
     libgtkmm-2.4-dev
     xvfb xauth xdotool x11-apps imagemagick
+    python3             # runs the end-to-end tests (tests/e2e)
+    librsvg2-bin        # rsvg-convert draws the menu icon at build time
+    dpkg-dev            # dpkg-shlibdeps gives the .deb its dependencies
+    desktop-file-utils  # desktop-file-validate checks the menu entry
+    valgrind            # memcheck runs the game in tests/robustesse
+    x11-utils           # xwininfo finds the buttons in tests/robustesse
+    clang-14            # compiles the libFuzzer target (fuzz/)
+    libclang-rt-14-dev  # libFuzzer and the sanitizer runtimes for clang-14
 )
 
 manquants=()
