@@ -33,6 +33,16 @@ std::string fichier_image_joueur(int joueur, quarlo4::type_joueur genre) {
     return pixmap(std::string(genre == quarlo4::ORDINATEUR ? "ordi-" : "humain-") + (joueur == 1 ? "jaune" : "rouge"));
 }
 
+void etiquette(Gtk::Label& label, const std::string& texte, float x, float y) {
+    label.set_text(texte);
+    label.set_alignment(x, y);
+    label.set_justify(Gtk::JUSTIFY_LEFT);
+    label.set_line_wrap(false);
+    label.set_selectable(false);
+    label.set_use_markup(false);
+    label.set_use_underline(false);
+}
+
 fenetre_record::fenetre_record()
     : humain1(groupe_joueur1),
       facile1(groupe_joueur1),
@@ -82,16 +92,6 @@ void radio(Gtk::Menu& menu, Gtk::RadioMenuItem& item, const char* texte, bool ac
     item.set_label(_(texte));
     item.set_active(actif);
     menu.append(item);
-}
-
-void etiquette(Gtk::Label& label, const std::string& texte, float x, float y) {
-    label.set_text(texte);
-    label.set_alignment(x, y);
-    label.set_justify(Gtk::JUSTIFY_LEFT);
-    label.set_line_wrap(false);
-    label.set_selectable(false);
-    label.set_use_markup(false);
-    label.set_use_underline(false);
 }
 
 struct type_panneau {

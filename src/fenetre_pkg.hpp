@@ -49,6 +49,10 @@ std::string pixmap(const std::string& nom);
 // The picture of a player's panel: his colour and his kind.
 std::string fichier_image_joueur(int joueur, quarlo4::type_joueur genre);
 
+// A plain label of the game's windows: the text as it stands (no markup, no
+// mnemonic, no wrap), left-justified, aligned at (x, y).
+void etiquette(Gtk::Label& label, const std::string& texte, float x, float y);
+
 // The board side of player 1 or 2: player 1's tokens are ORDINATEUR cells.
 constexpr quarlo4::type_joueur cote(int joueur) { return static_cast<quarlo4::type_joueur>(joueur); }
 

@@ -17,17 +17,6 @@ noms_record::noms_record()
 
 namespace {
 
-void libelle(Gtk::Label& label, const char* texte) {
-    label.set_text(_(texte));
-    label.set_alignment(0.0, 0.5);
-    label.set_padding(0, 0);
-    label.set_justify(Gtk::JUSTIFY_LEFT);
-    label.set_line_wrap(false);
-    label.set_selectable(false);
-    label.set_use_markup(false);
-    label.set_use_underline(false);
-}
-
 void saisie(Gtk::Entry& entree) {
     entree.set_editable(true);
     entree.set_max_length(0);
@@ -59,9 +48,9 @@ void noms_record::initialize() {
     table_noms.set_border_width(6);
     table_noms.set_row_spacings(10);
     table_noms.set_col_spacings(10);
-    libelle(libelle_joueur1, "Joueur 1");
+    fenetre_pkg::etiquette(libelle_joueur1, _("Joueur 1"), 0.0, 0.5);
     table_noms.attach(libelle_joueur1, 0, 1, 0, 1, Gtk::FILL, Gtk::EXPAND | Gtk::FILL);
-    libelle(libelle_joueur2, "Joueur 2");
+    fenetre_pkg::etiquette(libelle_joueur2, _("Joueur 2"), 0.0, 0.5);
     table_noms.attach(libelle_joueur2, 0, 1, 1, 2, Gtk::FILL, Gtk::EXPAND | Gtk::FILL);
     saisie(saisie_joueur1);
     table_noms.attach(saisie_joueur1, 1, 2, 0, 1);
