@@ -30,7 +30,6 @@ struct tableau {
 
     T& operator()(int k) { return elements.at(static_cast<std::size_t>(k - 1)); }
     const T& operator()(int k) const { return elements.at(static_cast<std::size_t>(k - 1)); }
-    static constexpr int taille() { return N; }
     auto begin() { return elements.begin(); }
     auto end() { return elements.end(); }
     auto begin() const { return elements.begin(); }
